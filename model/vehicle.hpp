@@ -1,0 +1,42 @@
+#ifndef MODEL_VEHICLE_HPP
+#define MODEL_VEHICLE_HPP
+
+#include <cstdint>
+#include <string>
+
+// A vehicle with a brand and a speed.
+//
+// All members are public and read directly; nothing changes the speed once
+// it is set.
+class Vehicle {
+ public:
+  // Builds a vehicle of brand `b` going at speed `s`. The brand is taken by
+  // value and moved in, so the vehicle owns its own copy.
+  Vehicle(std::string b, std::int32_t s);
+
+  // Braking. It does nothing: no operation changes the speed.
+  void breaking() const noexcept;
+
+  std::string brand;
+  std::int32_t speed;
+};
+
+// A car: a vehicle with a gear it can shift and a fuel value.
+class car : public Vehicle {
+ public:
+  // Builds a car in gear `g` with fuel `f`, of brand `b` going at speed `s`:
+  // the car's own two values first, the vehicle part's two last. The fuel is
+  // kept as its decimal text: 15 becomes "15".
+  car(std::int32_t g, std::int32_t f, std::string b, std::int32_t s);
+
+  // Shifts one gear up. At the largest std::int32_t the gear stays put.
+  void Gear_up() noexcept;
+
+  // Shifts one gear down. At the smallest std::int32_t the gear stays put.
+  void Gear_down() noexcept;
+
+  std::int32_t gear;
+  std::string fuel;
+};
+
+#endif  // MODEL_VEHICLE_HPP
