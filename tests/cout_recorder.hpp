@@ -18,8 +18,8 @@ class CoutRecorder : private std::streambuf {
   CoutRecorder(CoutRecorder&&) = delete;
   CoutRecorder& operator=(CoutRecorder&&) = delete;
 
-  const std::string& text() const { return text_; }
-  const std::vector<std::size_t>& flushes() const { return flushes_; }
+  [[nodiscard]] const std::string& text() const { return text_; }
+  [[nodiscard]] const std::vector<std::size_t>& flushes() const { return flushes_; }
 
  private:
   int_type overflow(int_type c) override {

@@ -15,13 +15,13 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 TEST(CarTest, ConstructionStoresEveryValue) {
   std::string brand = "toyota sigma supra";
-  const car c{1, 15, brand, 12};
+  const car toyota{1, 15, brand, 12};
   brand[0] = 'T';
 
-  EXPECT_EQ(c.gear, 1);
-  EXPECT_EQ(c.fuel, "15");
-  EXPECT_EQ(c.brand, "toyota sigma supra");
-  EXPECT_EQ(c.speed, 12);
+  EXPECT_EQ(toyota.gear, 1);
+  EXPECT_EQ(toyota.fuel, "15");
+  EXPECT_EQ(toyota.brand, "toyota sigma supra");
+  EXPECT_EQ(toyota.speed, 12);
 }
 
 TEST(CarTest, FuelIsTheDecimalTextOfTheNumber) {
@@ -33,15 +33,15 @@ TEST(CarTest, FuelIsTheDecimalTextOfTheNumber) {
 
 TEST(CarTest, ShiftingMovesOneGearAndNothingElse) {
   const CoutRecorder out;
-  car c{1, 15, "toyota sigma supra", 12};
-  c.Gear_up();
-  c.Gear_up();
-  c.Gear_down();
-  c.breaking();
-  EXPECT_EQ(c.gear, 2);
-  EXPECT_EQ(c.speed, 12);
-  EXPECT_EQ(c.brand, "toyota sigma supra");
-  EXPECT_EQ(c.fuel, "15");
+  car toyota{1, 15, "toyota sigma supra", 12};
+  toyota.Gear_up();
+  toyota.Gear_up();
+  toyota.Gear_down();
+  toyota.breaking();
+  EXPECT_EQ(toyota.gear, 2);
+  EXPECT_EQ(toyota.speed, 12);
+  EXPECT_EQ(toyota.brand, "toyota sigma supra");
+  EXPECT_EQ(toyota.fuel, "15");
   EXPECT_EQ(out.text(), "");
 }
 
