@@ -2,13 +2,33 @@
 # target links privately. All are off by default, so that a newer compiler's
 # new warnings never break a user's plain build.
 
-option(DEMO_STRICT_WARNINGS "Turn on the strict warning set and treat it as errors (GCC, Clang)" OFF)
-option(DEMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer (GCC, Clang)" OFF)
+option(DEMO_STRICT_WARNINGS "Turn on the strict warning set and treat it as errors (GCC, Clang, MSVC)" OFF)
+option(DEMO_SANITIZE "Build with AddressSanitizer, and UndefinedBehaviorSanitizer where there is one (GCC, Clang, MSVC)" OFF)
 option(DEMO_MEMCHECK "Add tests that run the program and the unit tests under valgrind" OFF)
 
 add_library(quality_options INTERFACE)
 
-if(DEMO_STRICT_WARNINGS)
+# Asked for but impossible must fail loudly, never skip quietly: flags are
+# spelt for GCC and Clang (with their own command line, not clang-cl's) or
+# for MSVC, and any other compiler stops configure.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC")
+  set(compiler msvc)
+elseif(CMAKE_CXX_COMPILER_ID MATCHES "^(GNU|Clang|AppleClang)$"
+       AND NOT CMAKE_CXX_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
+  set(compiler gnu)
+else()
+  set(compiler "")
+endif()
+foreach(option DEMO_STRICT_WARNINGS DEMO_SANITIZE)
+  if(${option} AND NOT compiler)
+    message(FATAL_ERROR "${option} knows GCC, Clang and MSVC, not this compiler: "
+                        "${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION} (${CMAKE_CXX_COMPILER})")
+  endif()
+endforeach()
+
+if(DEMO_STRICT_WARNINGS AND compiler STREQUAL "msvc")
+  target_compile_options(quality_options INTERFACE /W4 /WX /permissive-)
+elseif(DEMO_STRICT_WARNINGS)
   target_compile_options(quality_options INTERFACE
     -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast
     -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion -Wcast-align
@@ -17,13 +37,17 @@ if(DEMO_STRICT_WARNINGS)
     -Werror)
 endif()
 
-if(DEMO_SANITIZE)
+if(DEMO_SANITIZE AND compiler STREQUAL "msvc")
+  # MSVC has no UndefinedBehaviorSanitizer, and its linker finds the
+  # AddressSanitizer runtime from the objects. It refuses the run-time checks
+  # (/RTC1) of CMake's Debug flags: sanitize a Release or RelWithDebInfo build.
+  target_compile_options(quality_options INTERFACE /fsanitize=address)
+elseif(DEMO_SANITIZE)
   set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all)
   target_compile_options(quality_options INTERFACE ${sanitize_flags} -fno-omit-frame-pointer)
   target_link_options(quality_options INTERFACE ${sanitize_flags})
 endif()
 
 if(DEMO_MEMCHECK)
-  # Asked for but impossible must fail loudly, never skip quietly.
   find_program(VALGRIND_COMMAND valgrind REQUIRED)
 endif()
