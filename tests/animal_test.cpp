@@ -12,37 +12,30 @@ namespace {
 
 using Flushes = std::vector<std::size_t>;
 
-TEST(DogTest, ConstructionKeepsOwnCopiesOfTheArguments) {
+// A Dog is built like the Animal it is. From named strings, each keeps its
+// own copies: the caller's text is as it was, and later changes to it do not
+// reach the objects. Temporaries, here empty, are taken as they are.
+TEST(AnimalTest, ConstructionCopiesNamedTextAndTakesTemporaries) {
   std::string name = "Burek";
   std::string colour = "rudy";
-  Dog dog{name, colour, -5};
-
-  EXPECT_EQ(dog.name, "Burek");
-  EXPECT_EQ(dog.kolor, "rudy");
-  EXPECT_EQ(dog.zycie, -5);
-
-  // The caller's text is untouched, and changing it later does not reach the dog.
+  const Animal animal{name, 3};
+  const Dog dog{name, colour, -5};
   EXPECT_EQ(name, "Burek");
   EXPECT_EQ(colour, "rudy");
   name += "!";
   colour.clear();
+  EXPECT_EQ(animal.name, "Burek");
+  EXPECT_EQ(animal.zycie, 3);
   EXPECT_EQ(dog.name, "Burek");
   EXPECT_EQ(dog.kolor, "rudy");
-}
+  EXPECT_EQ(dog.zycie, -5);
 
-TEST(DogTest, StoresEmptyTextAndZeroUnchanged) {
-  const Dog dog{"", "", 0};
-  EXPECT_EQ(dog.name, "");
-  EXPECT_EQ(dog.kolor, "");
-  EXPECT_EQ(dog.zycie, 0);
-}
-
-TEST(DogTest, BarkPrintsOneFlushedLine) {
-  const Dog dog{"Fafikorek", "czarno zielony", 12};
-  const CoutRecorder out;
-  dog.bark();
-  EXPECT_EQ(out.text(), "WOOF! WOOF!\n");
-  EXPECT_EQ(out.flushes(), Flushes{12});
+  const Animal unnamed{std::string{}, 0};
+  const Dog stray{std::string{}, std::string{}, 0};
+  EXPECT_EQ(unnamed.name, "");
+  EXPECT_EQ(stray.name, "");
+  EXPECT_EQ(stray.kolor, "");
+  EXPECT_EQ(stray.zycie, 0);
 }
 
 TEST(AnimalTest, DoNothingPrintsThirtyThreeDotsAsOneFlushedLine) {
@@ -56,14 +49,20 @@ TEST(AnimalTest, DoNothingPrintsThirtyThreeDotsAsOneFlushedLine) {
   EXPECT_EQ(out.flushes(), (Flushes{34, 68}));
 }
 
+TEST(DogTest, BarkPrintsOneFlushedLine) {
+  const Dog dog{"Fafikorek", "czarno zielony", 12};
+  const CoutRecorder out;
+  dog.bark();
+  EXPECT_EQ(out.text(), "WOOF! WOOF!\n");
+  EXPECT_EQ(out.flushes(), Flushes{12});
+}
+
 TEST(DogTest, PrintingLeavesEveryMemberAsItWas) {
   Dog dog{"Fafikorek", "czarno zielony", 12};
-  {
-    const CoutRecorder out;
-    for (int i = 0; i < 3; ++i) {
-      dog.bark();
-      dog.do_nothing();
-    }
+  const CoutRecorder out;
+  for (int i = 0; i < 3; ++i) {
+    dog.bark();
+    dog.do_nothing();
   }
   EXPECT_EQ(dog.name, "Fafikorek");
   EXPECT_EQ(dog.kolor, "czarno zielony");

@@ -13,15 +13,23 @@ namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-TEST(CarTest, ConstructionStoresEveryValue) {
+// A car is built like the Vehicle it is, and both take text as the animals
+// do: named strings are copied, temporaries (here empty) taken as they are.
+TEST(VehicleTest, ConstructionCopiesNamedTextAndTakesTemporaries) {
   std::string brand = "toyota sigma supra";
+  const Vehicle vehicle{brand, 90};
   const car toyota{1, 15, brand, 12};
+  EXPECT_EQ(brand, "toyota sigma supra");
   brand[0] = 'T';
-
+  EXPECT_EQ(vehicle.brand, "toyota sigma supra");
+  EXPECT_EQ(vehicle.speed, 90);
   EXPECT_EQ(toyota.gear, 1);
   EXPECT_EQ(toyota.fuel, "15");
   EXPECT_EQ(toyota.brand, "toyota sigma supra");
   EXPECT_EQ(toyota.speed, 12);
+
+  EXPECT_EQ((Vehicle{std::string{}, -1}.brand), "");
+  EXPECT_EQ((car{1, 15, std::string{}, 12}.brand), "");
 }
 
 TEST(CarTest, FuelIsTheDecimalTextOfTheNumber) {
