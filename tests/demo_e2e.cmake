@@ -26,7 +26,8 @@ set(files "${CMAKE_CURRENT_BINARY_DIR}/demo_e2e.${CASE}")
 set(stdin "")
 
 # expect(WHAT OUT ERR STATUS COMMAND...): COMMAND printed exactly OUT and ERR
-# and returned STATUS. Read as HEX, CR LF cannot pass for LF on Windows.
+# and returned STATUS. The output goes to files that are compared as HEX:
+# OUTPUT_VARIABLE and a plain file(READ) both drop the CR of a CR LF.
 function(expect what want_out want_err want_status)
   execute_process(COMMAND ${ARGN} ${stdin} RESULT_VARIABLE status
                   OUTPUT_FILE "${files}.out" ERROR_FILE "${files}.err")
@@ -36,7 +37,7 @@ function(expect what want_out want_err want_status)
     string(HEX "${want_${std}}" want_${std}_hex)
   endforeach()
   if(NOT "${out_hex} ${err_hex} ${status}" STREQUAL "${want_out_hex} ${want_err_hex} ${want_status}")
-    message(SEND_ERROR "${what}: exit status ${status}; stdout:\n${out}\nstderr:\n${err}")
+    message(SEND_ERROR "${what}: exit status ${status}; stdout (${out_hex}):\n${out}\nstderr:\n${err}")
   endif()
 endfunction()
 
