@@ -1,6 +1,7 @@
 # Opt-in build checks, carried by one interface target that every project
-# target links privately. All are off by default, so that a newer compiler's
-# new warnings never break a user's plain build.
+# target links privately. All are off by default: a user's plain build pays
+# for no sanitizer or valgrind, and a newer compiler's new warnings never
+# break it.
 
 option(DEMO_STRICT_WARNINGS "Turn on the strict warning set and treat it as errors (GCC, Clang, MSVC)" OFF)
 option(DEMO_SANITIZE "Build with AddressSanitizer, and UndefinedBehaviorSanitizer where there is one (GCC, Clang, MSVC)" OFF)

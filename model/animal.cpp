@@ -5,8 +5,9 @@
 
 Animal::Animal(std::string n, std::int32_t z) : name{std::move(n)}, zycie{z} {}
 
-// Every line is flushed as it ends (std::endl), so that the lines printed
-// here and those printed by the caller reach the console in program order.
+// Every line is flushed as it ends (std::endl): a flushed line has left the
+// process, so it stays printed even if the run later ends abnormally, and a
+// failed write shows in std::cout's state at once, where the caller can see it.
 void Animal::do_nothing() const { std::cout << "................................." << std::endl; }
 
 Dog::Dog(std::string n, std::string k, std::int32_t z)
