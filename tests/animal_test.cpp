@@ -41,7 +41,7 @@ TEST(AnimalTest, ConstructionCopiesNamedTextAndTakesTemporaries) {
 TEST(AnimalTest, DoNothingPrintsThirtyThreeDotsAsOneFlushedLine) {
   const Animal animal{"Mruczek", 3};
   const Dog dog{"Fafikorek", "czarno zielony", 12};
-  const CoutRecorder out;
+  CoutRecorder out;
   animal.do_nothing();
   dog.do_nothing();
   const std::string dots(33, '.');
@@ -51,7 +51,7 @@ TEST(AnimalTest, DoNothingPrintsThirtyThreeDotsAsOneFlushedLine) {
 
 TEST(DogTest, BarkPrintsOneFlushedLine) {
   const Dog dog{"Fafikorek", "czarno zielony", 12};
-  const CoutRecorder out;
+  CoutRecorder out;
   dog.bark();
   EXPECT_EQ(out.text(), "WOOF! WOOF!\n");
   EXPECT_EQ(out.flushes(), Flushes{12});
@@ -59,7 +59,7 @@ TEST(DogTest, BarkPrintsOneFlushedLine) {
 
 TEST(DogTest, PrintingLeavesEveryMemberAsItWas) {
   Dog dog{"Fafikorek", "czarno zielony", 12};
-  const CoutRecorder out;
+  CoutRecorder out;
   for (int i = 0; i < 3; ++i) {
     dog.bark();
     dog.do_nothing();

@@ -8,7 +8,9 @@
 #include <vector>
 
 // Takes the place of std::cout's buffer for as long as it lives, and records
-// the text written and the length of that text at each flush.
+// the text written and the length of that text at each flush. Never declare
+// one const: std::cout writes into it, and changing a const object is
+// undefined behaviour.
 class CoutRecorder : private std::streambuf {
  public:
   CoutRecorder() : saved_{std::cout.rdbuf(this)} {}

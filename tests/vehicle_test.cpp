@@ -40,7 +40,7 @@ TEST(CarTest, FuelIsTheDecimalTextOfTheNumber) {
 }
 
 TEST(CarTest, ShiftingMovesOneGearAndNothingElse) {
-  const CoutRecorder out;
+  CoutRecorder out;
   car toyota{1, 15, "toyota sigma supra", 12};
   toyota.Gear_up();
   toyota.Gear_up();
