@@ -23,6 +23,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Wine, quiet, with its prefix inside the build folder rather than in $HOME,
 # and without offering to install Mono or Gecko, which nothing here needs.
-# The tests start Wine's server with the same settings.
+# The tests start Wine's server with the same settings (WineServer.cmake).
 set(DEMO_WINE_ENV WINEDEBUG=-all "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix" "WINEDLLOVERRIDES=mscoree,mshtml=")
 set(CMAKE_CROSSCOMPILING_EMULATOR env ${DEMO_WINE_ENV} wine)

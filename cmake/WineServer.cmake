@@ -1,0 +1,26 @@
+# Under Wine (the cross build's emulator, set up by its toolchain file), one
+# Wine server with Wine's services runs for the whole test run: every test
+# requires the fixture in `wine_server_fixture`. Without it, each test would
+# start a server of its own and wait seconds for it to exit.
+#
+# wine.start stops a server left from the build (a second `wineserver -p`
+# cannot start while one runs), then starts one that stays 10 s after its last
+# program has exited: long enough to span the gaps between tests, short enough
+# that an interrupted run leaves nothing running (about 20 s later, as the
+# services take as long again to stop). Its output goes to a file: CTest waits
+# for a test's output to close, and the server would hold it open. wine.stop
+# ends the server at once, also after a failed test, and waits until it is
+# gone; finding none is no failure.
+set(wine_server_fixture "")
+if(NOT DEMO_WINE_ENV)
+  return()
+endif()
+add_test(NAME wine.start
+         COMMAND env ${DEMO_WINE_ENV} sh -c [[
+           mkdir -p "$WINEPREFIX" &&
+           { wineserver -k; wineserver -p10 && wineboot --init; } >wine.log 2>&1 ||
+           { cat wine.log; exit 1; }]])
+add_test(NAME wine.stop COMMAND env ${DEMO_WINE_ENV} sh -c "wineserver -k; wineserver -w")
+set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
+set(wine_server_fixture FIXTURES_REQUIRED wine)
