@@ -11,7 +11,8 @@ add_library(quality_options INTERFACE)
 
 # Asked for but impossible must fail loudly, never skip quietly: flags are
 # spelt for GCC and Clang (with their own command line, not clang-cl's) or
-# for MSVC, and any other compiler stops configure.
+# for MSVC, and any other compiler stops configure, as does a combination
+# that cannot work.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC")
   set(compiler msvc)
 elseif(CMAKE_CXX_COMPILER_ID MATCHES "^(GNU|Clang|AppleClang)$"
@@ -23,9 +24,21 @@ endif()
 foreach(option DEMO_STRICT_WARNINGS DEMO_SANITIZE)
   if(${option} AND NOT compiler)
     message(FATAL_ERROR "${option} knows GCC, Clang and MSVC, not this compiler: "
-                        "${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION} (${CMAKE_CXX_COMPILER})")
+                        "${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION} (${CMAKE_CXX_COMPILER}). "
+                        "Turn it off, or use one of those.")
   endif()
 endforeach()
+if(DEMO_MEMCHECK AND DEMO_SANITIZE)
+  message(FATAL_ERROR "DEMO_MEMCHECK and DEMO_SANITIZE cannot be on together: valgrind cannot "
+                      "run a program built with AddressSanitizer. Use a build folder for each "
+                      "(the presets memcheck and sanitize do).")
+elseif(DEMO_MEMCHECK AND CMAKE_CROSSCOMPILING)
+  message(FATAL_ERROR "DEMO_MEMCHECK: valgrind runs programs built for this machine, and this "
+                      "build is for ${CMAKE_SYSTEM_NAME}. Turn it off, or use a native build folder.")
+elseif(DEMO_MEMCHECK AND NOT BUILD_TESTING)
+  message(FATAL_ERROR "DEMO_MEMCHECK adds tests, and BUILD_TESTING is off. Turn DEMO_MEMCHECK "
+                      "off, or BUILD_TESTING on.")
+endif()
 
 if(DEMO_STRICT_WARNINGS AND compiler STREQUAL "msvc")
   target_compile_options(quality_options INTERFACE /W4 /WX /permissive-)
@@ -45,6 +58,22 @@ if(DEMO_SANITIZE AND compiler STREQUAL "msvc")
   target_compile_options(quality_options INTERFACE /fsanitize=address)
 elseif(DEMO_SANITIZE)
   set(sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=all)
+  # The runtimes are libraries of their own, which some toolchains lack.
+  # Checked at every configure, since the flags may have changed since the last.
+  include(CheckCXXSourceCompiles)
+  include(CMakePushCheckState)
+  cmake_push_check_state(RESET)
+  string(JOIN " " CMAKE_REQUIRED_FLAGS ${sanitize_flags})
+  set(CMAKE_REQUIRED_LINK_OPTIONS ${sanitize_flags})
+  unset(DEMO_SANITIZERS_LINK CACHE)
+  check_cxx_source_compiles("int main() { return 0; }" DEMO_SANITIZERS_LINK)
+  if(NOT DEMO_SANITIZERS_LINK)
+    message(FATAL_ERROR "DEMO_SANITIZE: ${CMAKE_CXX_COMPILER} cannot link a program built with "
+                        "${CMAKE_REQUIRED_FLAGS} (see CMakeFiles/CMakeError.log). MinGW-w64 has "
+                        "no sanitizer runtimes; Clang on Debian needs libclang-rt-dev. Turn the "
+                        "option off, or use a compiler that has them.")
+  endif()
+  cmake_pop_check_state()
   target_compile_options(quality_options INTERFACE ${sanitize_flags} -fno-omit-frame-pointer)
   target_link_options(quality_options INTERFACE ${sanitize_flags})
 endif()
