@@ -6,8 +6,7 @@
 
 // A vehicle with a brand and a speed.
 //
-// All members are public and read directly; nothing changes the speed once
-// it is set.
+// All members are public and read directly; no operation changes the speed.
 class Vehicle {
  public:
   // Builds a vehicle of brand `b` going at speed `s`. The brand is taken by
