@@ -1,7 +1,9 @@
 # Cross build for the 32-bit Windows console with MinGW-w64 (Debian's
 # g++-mingw-w64-i686); CTest runs the resulting programs under Wine.
 #
-#   cmake -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+#   cmake -B build-i686 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+#   cmake --build build-i686
+#   ctest --test-dir build-i686 --output-on-failure
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
