@@ -5,15 +5,15 @@
 #         [-DSH=<POSIX shell>] -P demo_e2e.cmake
 #
 #   output        without and with arguments: the script
-#   stdin-closed  standard input closed: the script
+#   stdin         standard input closed, and left unread: the script
 #   full          standard output on /dev/full: status 1 and one line on stderr
 #   closed        standard output closed: the same
 #   late          standard output takes six lines and refuses the seventh: the same
 #
-# Standard input is an empty file, so no run depends on where CTest's own
-# input comes from. All cases but output start the demo through SH. A case
-# whose device or tool is missing prints "SKIPPED: no <it> here"; CTest
-# reports it as skipped.
+# Standard input is a file of one line, the same for every run, so no run
+# depends on where CTest's own input comes from. All cases but output start
+# the demo through SH. A case whose device or tool is missing prints only
+# "SKIPPED: no <it> here"; CTest reports it as skipped.
 cmake_minimum_required(VERSION 3.20)
 
 set(eol "\n")
@@ -25,7 +25,8 @@ string(CONCAT first_six "moj pies ma na imie Fafikorek${eol}WOOF! WOOF!${eol}"
 set(script "${first_six}aktualny bieg${eol}")
 set(refusal "demo: cannot write to standard output${eol}")
 set(files "${CMAKE_CURRENT_BINARY_DIR}/demo_e2e.${CASE}")
-file(WRITE "${files}.in" "")
+set(input "left unread\n")
+file(WRITE "${files}.in" "${input}")
 
 # expect(WHAT OUT ERR STATUS COMMAND...): COMMAND printed exactly OUT and ERR
 # and returned STATUS. The output goes to files that are compared as HEX:
@@ -47,8 +48,10 @@ set(exec_demo "exec \"$@\"")
 if(CASE STREQUAL "output")
   expect("plain run" "${script}" "" 0 ${COMMAND})
   expect("with arguments" "${script}" "" 0 ${COMMAND} one --help "two words")
-elseif(CASE STREQUAL "stdin-closed")
+elseif(CASE STREQUAL "stdin")
   expect("standard input closed" "${script}" "" 0 ${SH} -c "${exec_demo} <&-" sh ${COMMAND})
+  # What the demo does not read, cat finds still there.
+  expect("standard input unread" "${script}${input}" "" 0 ${SH} -c "\"$@\" && exec cat" sh ${COMMAND})
 elseif(CASE STREQUAL "full")
   if(EXISTS /dev/full)
     expect("standard output full" "" "${refusal}" 1 ${SH} -c "${exec_demo} >/dev/full" sh ${COMMAND})
