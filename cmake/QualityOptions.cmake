@@ -23,9 +23,13 @@ else()
 endif()
 foreach(option DEMO_STRICT_WARNINGS DEMO_SANITIZE)
   if(${option} AND NOT compiler)
-    message(FATAL_ERROR "${option} knows GCC, Clang and MSVC, not this compiler: "
-                        "${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION} (${CMAKE_CXX_COMPILER}). "
-                        "Turn it off, or use one of those.")
+    set(this "${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION}")
+    if(CMAKE_CXX_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
+      string(APPEND this " with MSVC's command line (clang-cl)")
+    endif()
+    message(FATAL_ERROR "${option} knows GCC and Clang with their own command line, and MSVC; "
+                        "this compiler, ${CMAKE_CXX_COMPILER}, is ${this}. Turn the option "
+                        "off, or use one of those.")
   endif()
 endforeach()
 if(DEMO_MEMCHECK AND DEMO_SANITIZE)
@@ -69,7 +73,7 @@ elseif(DEMO_SANITIZE)
   check_cxx_source_compiles("int main() { return 0; }" DEMO_SANITIZERS_LINK)
   if(NOT DEMO_SANITIZERS_LINK)
     message(FATAL_ERROR "DEMO_SANITIZE: ${CMAKE_CXX_COMPILER} cannot link a program built with "
-                        "${CMAKE_REQUIRED_FLAGS} (see CMakeFiles/CMakeError.log). MinGW-w64 has "
+                        "${CMAKE_REQUIRED_FLAGS} (CMake logs the attempt under CMakeFiles/). MinGW-w64 has "
                         "no sanitizer runtimes; Clang on Debian needs libclang-rt-dev. Turn the "
                         "option off, or use a compiler that has them.")
   endif()
@@ -78,6 +82,19 @@ elseif(DEMO_SANITIZE)
   target_link_options(quality_options INTERFACE ${sanitize_flags})
 endif()
 
+set(valgrind_debug_format "")
 if(DEMO_MEMCHECK)
-  find_program(VALGRIND_COMMAND valgrind REQUIRED)
+  find_program(VALGRIND_COMMAND valgrind)
+  if(NOT VALGRIND_COMMAND)
+    message(FATAL_ERROR "DEMO_MEMCHECK runs the tests under valgrind, which is not found. Install "
+                        "it (on Debian: apt-get install valgrind), or set VALGRIND_COMMAND to its "
+                        "path, or turn DEMO_MEMCHECK off.")
+  endif()
+  # Debug information in DWARF 4, which names the source lines in valgrind's
+  # reports: valgrind 3.19 gives up on a program with the DWARF 5 that Clang
+  # 14 writes. Every object in a program valgrind runs needs it.
+  if(compiler STREQUAL "gnu")
+    set(valgrind_debug_format -gdwarf-4)
+  endif()
+  target_compile_options(quality_options INTERFACE ${valgrind_debug_format})
 endif()
