@@ -15,6 +15,16 @@ set(wine_server_fixture "")
 if(NOT DEMO_WINE_ENV)
   return()
 endif()
+# Checked at every configure, as Wine may have come or gone since the last.
+execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --version RESULT_VARIABLE wine_status
+                OUTPUT_VARIABLE wine_says ERROR_VARIABLE wine_says)
+if(NOT wine_status EQUAL 0)
+  string(STRIP "${wine_says}" wine_says)
+  message(FATAL_ERROR "The tests of this build run its programs under Wine, which cannot run "
+                      "here (${wine_says}). Install Wine with its 32-bit part (on Debian: wine "
+                      "and wine32:i386) on a machine that runs 32-bit x86 programs, or build "
+                      "without the tests: -DBUILD_TESTING=OFF.")
+endif()
 add_test(NAME wine.start
          COMMAND env ${DEMO_WINE_ENV} sh -c [[
            mkdir -p "$WINEPREFIX" &&

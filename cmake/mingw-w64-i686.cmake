@@ -23,8 +23,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Link the C and C++ runtimes in, so that each .exe runs on its own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Wine, quiet, with its prefix inside the build folder rather than in $HOME,
-# and without offering to install Mono or Gecko, which nothing here needs.
-# The tests start Wine's server with the same settings (WineServer.cmake).
-set(DEMO_WINE_ENV WINEDEBUG=-all "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix" "WINEDLLOVERRIDES=mscoree,mshtml=")
+# Wine, quiet, with its prefix inside the build folder rather than in $HOME;
+# without offering to install Mono or Gecko, which nothing here needs; and
+# without its menu builder, which would write menu entries into $HOME. The
+# tests start Wine's server with the same settings (WineServer.cmake).
+set(DEMO_WINE_ENV WINEDEBUG=-all "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
+                  "WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=")
 set(CMAKE_CROSSCOMPILING_EMULATOR env ${DEMO_WINE_ENV} wine)
