@@ -25,8 +25,7 @@ string(CONCAT first_six "moj pies ma na imie Fafikorek${eol}WOOF! WOOF!${eol}"
 set(script "${first_six}aktualny bieg${eol}")
 set(refusal "demo: cannot write to standard output${eol}")
 set(files "${CMAKE_CURRENT_BINARY_DIR}/demo_e2e.${CASE}")
-set(input "left unread\n")
-file(WRITE "${files}.in" "${input}")
+file(WRITE "${files}.in" "left unread\n")
 
 # expect(WHAT OUT ERR STATUS COMMAND...): COMMAND printed exactly OUT and ERR
 # and returned STATUS. The output goes to files that are compared as HEX:
@@ -51,7 +50,8 @@ if(CASE STREQUAL "output")
 elseif(CASE STREQUAL "stdin")
   expect("standard input closed" "${script}" "" 0 ${SH} -c "${exec_demo} <&-" sh ${COMMAND})
   # What the demo does not read, cat finds still there.
-  expect("standard input unread" "${script}${input}" "" 0 ${SH} -c "\"$@\" && exec cat" sh ${COMMAND})
+  expect("standard input unread" "${script}left unread\n" "" 0
+         ${SH} -c "\"$@\" && exec cat" sh ${COMMAND})
 elseif(CASE STREQUAL "full")
   if(EXISTS /dev/full)
     expect("standard output full" "" "${refusal}" 1 ${SH} -c "${exec_demo} >/dev/full" sh ${COMMAND})
