@@ -4,7 +4,8 @@
 # It is optional for a plain build, so that the program builds where
 # GoogleTest is missing or was built for another standard library. A build
 # with a check option on stops instead: its checks would cover less than they
-# say. A cross build can only build its own, from a GoogleTest source tree.
+# say. A cross build is pointed at building GoogleTest from its source: the
+# host's, which installing libgtest-dev would bring, cannot serve it.
 set(DEMO_GTEST_SOURCE_DIR "" CACHE PATH "Build GoogleTest from this source tree instead of finding it")
 set(have_gtest ON)
 if(DEMO_GTEST_SOURCE_DIR)

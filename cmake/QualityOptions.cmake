@@ -73,9 +73,9 @@ elseif(DEMO_SANITIZE)
   check_cxx_source_compiles("int main() { return 0; }" DEMO_SANITIZERS_LINK)
   if(NOT DEMO_SANITIZERS_LINK)
     message(FATAL_ERROR "DEMO_SANITIZE: ${CMAKE_CXX_COMPILER} cannot link a program built with "
-                        "${CMAKE_REQUIRED_FLAGS} (CMake logs the attempt under CMakeFiles/). MinGW-w64 has "
-                        "no sanitizer runtimes; Clang on Debian needs libclang-rt-dev. Turn the "
-                        "option off, or use a compiler that has them.")
+                        "${CMAKE_REQUIRED_FLAGS} (CMake logs the attempt under CMakeFiles/). "
+                        "MinGW-w64 has no sanitizer runtimes; Clang on Debian needs "
+                        "libclang-rt-dev. Turn the option off, or use a compiler that has them.")
   endif()
   cmake_pop_check_state()
   target_compile_options(quality_options INTERFACE ${sanitize_flags} -fno-omit-frame-pointer)
