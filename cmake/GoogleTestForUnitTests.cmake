@@ -8,7 +8,17 @@
 # host's, which installing libgtest-dev would bring, cannot serve it.
 set(DEMO_GTEST_SOURCE_DIR "" CACHE PATH "Build GoogleTest from this source tree instead of finding it")
 set(have_gtest ON)
+# Cleared at every configure, whichever way GoogleTest comes: a result cached
+# by an earlier configure must not outlive the GoogleTest it was found for.
+unset(DEMO_GTEST_LINKS CACHE)
 if(DEMO_GTEST_SOURCE_DIR)
+  if(NOT EXISTS "${DEMO_GTEST_SOURCE_DIR}/googletest/include/gtest/gtest.h"
+     OR NOT EXISTS "${DEMO_GTEST_SOURCE_DIR}/CMakeLists.txt")
+    message(FATAL_ERROR "DEMO_GTEST_SOURCE_DIR is \"${DEMO_GTEST_SOURCE_DIR}\", which holds no "
+                        "GoogleTest source tree. Point it at one: the folder with CMakeLists.txt "
+                        "and googletest/ (on Debian, apt-get install googletest puts one at "
+                        "/usr/src/googletest), or set it empty to use an installed GoogleTest.")
+  endif()
   # Static, as the model is: a GoogleTest DLL would land in a folder of its
   # own, where the test program cannot load it.
   set(BUILD_SHARED_LIBS OFF)
@@ -20,8 +30,10 @@ if(DEMO_GTEST_SOURCE_DIR)
   # are deprecated; this raises them for the GoogleTest tree alone.
   set(CMAKE_POLICY_VERSION_MINIMUM 3.10)
   add_subdirectory("${DEMO_GTEST_SOURCE_DIR}" googletest EXCLUDE_FROM_ALL)
-  # Linked into the unit tests, which valgrind may run.
+  # Linked into the unit tests, which valgrind may run; not the project's
+  # code, so clang-tidy leaves it alone.
   set_property(TARGET gtest gtest_main APPEND PROPERTY COMPILE_OPTIONS ${valgrind_debug_format})
+  set_property(TARGET gtest gtest_main PROPERTY CXX_CLANG_TIDY "")
   return()
 endif()
 
@@ -35,7 +47,6 @@ if(GTest_FOUND)
   set(missing "GoogleTest found, but it cannot be linked with this compiler and standard library")
   include(CheckCXXSourceCompiles)
   set(CMAKE_REQUIRED_LIBRARIES GTest::gtest_main)
-  unset(DEMO_GTEST_LINKS CACHE)
   check_cxx_source_compiles("#include <gtest/gtest.h>\nTEST(GTest, Links) {}" DEMO_GTEST_LINKS)
 elseif(NOT CMAKE_CROSSCOMPILING) # the host's GoogleTest is of no use to a cross build
   string(CONCAT install "on Debian, apt-get install libgtest-dev; with Visual Studio, GoogleTest "
