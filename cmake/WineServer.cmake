@@ -31,6 +31,6 @@ add_test(NAME wine.start
            { wineserver -k; wineserver -p10 && wineboot --init; } >wine.log 2>&1 ||
            { cat wine.log; exit 1; }]])
 add_test(NAME wine.stop COMMAND env ${DEMO_WINE_ENV} sh -c "wineserver -k; wineserver -w")
-set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
-set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
+set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine LABELS wine)
+set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
 set(wine_server_fixture FIXTURES_REQUIRED wine)
