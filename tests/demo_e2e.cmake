@@ -9,11 +9,12 @@
 #   full          standard output on /dev/full: status 1 and one line on stderr
 #   closed        standard output closed: the same
 #   late          standard output takes six lines and refuses the seventh: the same
+#   flushes       traced by strace: each line is one write of its own
 #
 # Standard input is a file of one line, the same for every run, so no run
-# depends on where CTest's own input comes from. All cases but output start
-# the demo through SH. A case whose device or tool is missing prints only
-# "SKIPPED: no <it> here"; CTest reports it as skipped.
+# depends on where CTest's own input comes from. The cases from stdin to
+# late start the demo through SH. A case whose device or tool is missing
+# prints only "SKIPPED: no <it> here"; CTest reports it as skipped.
 cmake_minimum_required(VERSION 3.20)
 
 set(eol "\n")
@@ -70,6 +71,26 @@ elseif(CASE STREQUAL "late")
            ${SH} -c "trap '' XFSZ && ${exec_demo}" sh ${PRLIMIT} --fsize=${limit} ${COMMAND})
   else()
     message("SKIPPED: no prlimit here")
+  endif()
+elseif(CASE STREQUAL "flushes")
+  # A line flushed at its end leaves the program at once, in a write of its
+  # own: unflushed, it would wait in the buffer and leave with a later line.
+  find_program(STRACE strace)
+  if(STRACE)
+    expect("traced run" "${script}" "" 0
+           ${STRACE} -qq -e trace=write -s 64 -o "${files}.trace" ${COMMAND})
+    file(STRINGS "${files}.trace" writes REGEX "^write\\(1, ")
+    string(REPLACE "${eol}" "\\n\";\"" lines "\"${script}")
+    string(REGEX REPLACE ";\"$" "" lines "${lines}")
+    list(TRANSFORM writes REPLACE "^write\\(1, (\"[^\"]*\").*" "\\1")
+    if(NOT "${writes}" STREQUAL "${lines}")
+      list(JOIN lines "\n" lines)
+      list(JOIN writes "\n" writes)
+      message(SEND_ERROR "writes to standard output, one a line:\n${lines}\nseen:\n${writes}")
+    endif()
+    file(REMOVE "${files}.trace")
+  else()
+    message("SKIPPED: no strace here")
   endif()
 else()
   message(FATAL_ERROR "unknown case: ${CASE}")
