@@ -1,8 +1,9 @@
-# Runs the built demo as a user would and checks, byte for byte, what it
-# prints on standard output and standard error, and its exit status.
+# Runs the built demo, or an example, as a user would and checks, byte for
+# byte, what it prints on standard output and standard error, and its exit
+# status.
 #
-#   cmake -DCASE=<case> -DCOMMAND=<demo, with its emulator if any> [-DLINE_END=crlf]
-#         [-DSH=<POSIX shell>] -P demo_e2e.cmake
+#   cmake -DCASE=<case> -DCOMMAND=<program, with its emulator if any> [-DLINE_END=crlf]
+#         [-DSH=<POSIX shell>] [-DSOURCE=<example's source>] -P demo_e2e.cmake
 #
 #   output        without and with arguments: the script
 #   stdin         standard input closed, and left unread: the script
@@ -10,6 +11,7 @@
 #   closed        standard output closed: the same
 #   late          standard output takes six lines and refuses the seventh: the same
 #   flushes       traced by strace: each line is one write of its own
+#   example       the example prints what its closing "// Output:" comment says
 #
 # Standard input is a file of one line, the same for every run, so no run
 # depends on where CTest's own input comes from. The cases from stdin to
@@ -92,6 +94,17 @@ elseif(CASE STREQUAL "flushes")
   else()
     message("SKIPPED: no strace here")
   endif()
+elseif(CASE STREQUAL "example")
+  file(READ "${SOURCE}" source)
+  string(REPLACE "\r" "" source "${source}")
+  if(NOT source MATCHES "\n// Output:\n(.*)$")
+    message(FATAL_ERROR "${SOURCE} ends in no \"// Output:\" comment")
+  endif()
+  # One "// " line a line of output; "//" alone is an empty one.
+  string(REGEX REPLACE "\n// ?" "\n" said "\n${CMAKE_MATCH_1}")
+  string(SUBSTRING "${said}" 1 -1 said)
+  string(REPLACE "\n" "${eol}" said "${said}")
+  expect("the output its comment states" "${said}" "" 0 ${COMMAND})
 else()
   message(FATAL_ERROR "unknown case: ${CASE}")
 endif()

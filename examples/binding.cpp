@@ -1,0 +1,44 @@
+// Which function a call runs. Without virtual, the type the call is made
+// through picks it (static binding); with virtual, the object itself does.
+#include <iostream>
+
+#include "animal.hpp"
+
+// Redefines do_nothing, which Animal does not declare virtual.
+class Cat : public Animal {
+ public:
+  Cat() : Animal{"Mruczek", 9} {}
+  void do_nothing() const { std::cout << name << " naps\n"; }
+};
+
+// A virtual function, so a virtual destructor too; not copied, as that would slice.
+class Bird {
+ public:
+  Bird() = default;
+  virtual ~Bird() = default;
+  Bird(const Bird&) = delete;
+  Bird& operator=(const Bird&) = delete;
+  Bird(Bird&&) = delete;
+  Bird& operator=(Bird&&) = delete;
+  virtual void sing() const { std::cout << "tweet\n"; }
+};
+class Robin : public Bird {
+ public:
+  void sing() const override { std::cout << "the robin's song\n"; }
+};
+
+int main() {
+  const Cat cat;
+  const Animal& animal = cat;
+  cat.do_nothing();     // Cat's
+  animal.do_nothing();  // Animal's: the reference's type picks
+  const Robin robin;
+  const Bird& bird = robin;
+  robin.sing();  // Robin's
+  bird.sing();   // Robin's too: the object picks
+}
+// Output:
+// Mruczek naps
+// .................................
+// the robin's song
+// the robin's song

@@ -1,0 +1,41 @@
+// The order of construction: the base part first, then the members in the
+// order the class declares them, then the constructor's body. Destruction
+// runs the same steps in reverse.
+#include <iostream>
+#include <string>
+#include <utility>
+
+// Says when it is built and destroyed; never copied, so each line is one object.
+class Noisy {
+ public:
+  explicit Noisy(std::string w) : what{std::move(w)} { std::cout << "build " << what << '\n'; }
+  ~Noisy() { std::cout << "destroy " << what << '\n'; }
+  Noisy(const Noisy&) = delete;
+  Noisy& operator=(const Noisy&) = delete;
+  Noisy(Noisy&&) = delete;
+  Noisy& operator=(Noisy&&) = delete;
+
+ private:
+  std::string what;
+};
+
+class Puppy : public Noisy {
+ public:
+  // The declarations below fix the order, whatever the order of this list
+  // (-Wall warns when the two differ).
+  Puppy() : Noisy{"base part"}, collar{"collar"}, tag{"tag"} { std::cout << "Puppy's body\n"; }
+
+ private:
+  Noisy collar;
+  Noisy tag;
+};
+
+int main() { const Puppy puppy; }
+// Output:
+// build base part
+// build collar
+// build tag
+// Puppy's body
+// destroy tag
+// destroy collar
+// destroy base part

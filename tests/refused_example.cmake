@@ -1,0 +1,43 @@
+# Builds one example that must not compile, and passes only if the compiler
+# refuses it for the reason the file states: the build fails, and every error
+# it reports holds the file's "// Refused by <compiler>: <text>" for this one.
+#
+#   cmake -DBUILD_DIR=<build folder> -DTARGET=<target> [-DCONFIG=<config>]
+#         -DCOMPILER=<CMake's compiler id> -DSOURCE=<the example> -P refused_example.cmake
+cmake_minimum_required(VERSION 3.20)
+
+set(name "${COMPILER}")
+if(COMPILER STREQUAL "GNU")
+  set(name GCC)
+elseif(COMPILER MATCHES "Clang$")
+  set(name Clang)
+endif()
+file(STRINGS "${SOURCE}" reason REGEX "^// Refused by ${name}: ")
+# A checkout with CR LF line ends keeps the CR.
+string(REGEX REPLACE "^// Refused by ${name}: |\r$" "" reason "${reason}")
+if(NOT reason)
+  message(FATAL_ERROR "${SOURCE} states no reason for ${name} to refuse it")
+endif()
+
+set(config "")
+if(CONFIG)
+  set(config --config "${CONFIG}")
+endif()
+# GCC's messages in English, whatever the locale.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C
+                        "${CMAKE_COMMAND}" --build "${BUILD_DIR}" --target "${TARGET}" ${config}
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+# GCC and Clang write "error:", MSVC "error C<number>:".
+string(REPLACE ";" "," out "${out}")
+string(REGEX MATCHALL "[^\n]*error( C[0-9]+)?:[^\n]*" errors "${out}")
+if(status EQUAL 0)
+  message(FATAL_ERROR "${SOURCE} compiled, but must be refused: ${reason}")
+elseif(NOT errors)
+  message(FATAL_ERROR "The build failed with no compiler error:\n${out}")
+endif()
+foreach(error IN LISTS errors)
+  string(FIND "${error}" "${reason}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "Refused for another reason than \"${reason}\":\n${out}")
+  endif()
+endforeach()
