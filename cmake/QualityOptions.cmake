@@ -6,6 +6,7 @@
 option(DEMO_STRICT_WARNINGS "Turn on the strict warning set and treat it as errors (GCC, Clang, MSVC)" OFF)
 option(DEMO_SANITIZE "Build with AddressSanitizer, and UndefinedBehaviorSanitizer where there is one (GCC, Clang, MSVC)" OFF)
 option(DEMO_MEMCHECK "Add tests that run the program and the unit tests under valgrind" OFF)
+option(DEMO_CLANG_TIDY "Run clang-tidy on each of the project's sources as it compiles" OFF)
 
 add_library(quality_options INTERFACE)
 
@@ -97,4 +98,25 @@ if(DEMO_MEMCHECK)
     set(valgrind_debug_format -gdwarf-4)
   endif()
   target_compile_options(quality_options INTERFACE ${valgrind_debug_format})
+endif()
+
+# clang-tidy beside the compiler, on every target created from here on; a
+# finding fails that file's compile, as .clang-tidy makes every finding an
+# error.
+if(DEMO_CLANG_TIDY)
+  if(NOT CMAKE_GENERATOR MATCHES "Makefiles|Ninja")
+    message(FATAL_ERROR "DEMO_CLANG_TIDY: CMake runs clang-tidy with the Makefile and Ninja "
+                        "generators only, and this build uses ${CMAKE_GENERATOR}. Use one of "
+                        "those (cmake -G Ninja), or turn the option off.")
+  endif()
+  find_program(CLANG_TIDY_COMMAND clang-tidy)
+  if(NOT CLANG_TIDY_COMMAND)
+    message(FATAL_ERROR "DEMO_CLANG_TIDY runs clang-tidy, which is not found. Install it (on "
+                        "Debian: apt-get install clang-tidy), or set CLANG_TIDY_COMMAND to its "
+                        "path, or turn DEMO_CLANG_TIDY off.")
+  endif()
+  # Clang reads the compiler's command line, which names GCC's own warnings
+  # when GCC compiles.
+  set(CMAKE_CXX_CLANG_TIDY "${CLANG_TIDY_COMMAND}" --quiet
+                           --extra-arg=-Wno-unknown-warning-option)
 endif()
