@@ -10,6 +10,8 @@ Animal::Animal(std::string n, std::int32_t z) : name{std::move(n)}, zycie{z} {}
 // failed write shows in std::cout's state at once, where the caller can see it.
 void Animal::do_nothing() const { std::cout << "................................." << std::endl; }
 
+// The Animal part is built first, and only by an Animal constructor: as
+// Animal has none without arguments, Dog's names the one it calls.
 Dog::Dog(std::string n, std::string k, std::int32_t z)
     : Animal{std::move(n), z}, kolor{std::move(k)} {}
 

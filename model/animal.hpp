@@ -6,12 +6,12 @@
 
 // An animal with a name and a life value.
 //
-// All members are public and read directly: the class is plain data with
-// one line of behaviour of its own.
+// All members are public and read directly, with no accessors.
 class Animal {
  public:
   // Builds an animal called `n` with life value `z`. The name is taken by
-  // value and moved in, so the animal owns its own copy.
+  // value and moved into place: a named string is copied once, into `n`;
+  // a temporary is not copied at all.
   Animal(std::string n, std::int32_t z);
 
   // Prints a row of 33 full stops as one line, then flushes standard output.
@@ -22,6 +22,10 @@ class Animal {
 };
 
 // A dog: an animal with a colour, which can bark.
+//
+// Dog inherits from Animal, its base class: a Dog has a name, a life value
+// and do_nothing() without declaring them again, and as the inheritance is
+// public they stay public, so a Dog can be used wherever an Animal can.
 class Dog : public Animal {
  public:
   // Builds a dog called `n` of colour `k` with life value `z`. The dog's own

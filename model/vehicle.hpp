@@ -10,7 +10,7 @@
 class Vehicle {
  public:
   // Builds a vehicle of brand `b` going at speed `s`. The brand is taken by
-  // value and moved in, so the vehicle owns its own copy.
+  // value and moved into place, as an Animal's name is.
   Vehicle(std::string b, std::int32_t s);
 
   // Braking. It does nothing: no operation changes the speed.
@@ -21,6 +21,9 @@ class Vehicle {
 };
 
 // A car: a vehicle with a gear it can shift and a fuel value.
+//
+// car inherits publicly from Vehicle, as Dog does from Animal: a car has the
+// brand, the speed and breaking() of a Vehicle, and adds a gear and a fuel.
 class car : public Vehicle {
  public:
   // Builds a car in gear `g` with fuel `f`, of brand `b` going at speed `s`:
