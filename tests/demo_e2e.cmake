@@ -27,7 +27,12 @@ string(CONCAT first_six "moj pies ma na imie Fafikorek${eol}WOOF! WOOF!${eol}"
               ".................................${eol}JAZDA${eol}szybciej${eol}zwolnij${eol}")
 set(script "${first_six}aktualny bieg${eol}")
 set(refusal "demo: cannot write to standard output${eol}")
+# Scratch files of this run alone, so that any number of runs go at once.
 set(files "${CMAKE_CURRENT_BINARY_DIR}/demo_e2e.${CASE}")
+if(SOURCE)
+  get_filename_component(example "${SOURCE}" NAME_WE)
+  string(APPEND files ".${example}")
+endif()
 file(WRITE "${files}.in" "left unread\n")
 
 # expect(WHAT OUT ERR STATUS COMMAND...): COMMAND printed exactly OUT and ERR
