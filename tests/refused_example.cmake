@@ -1,9 +1,12 @@
-# Builds one example that must not compile, and passes only if the compiler
-# refuses it for the reason the file states: the build fails, and every error
-# it reports holds the file's "// Refused by <compiler>: <text>" for this one.
+# Compiles one example that must not compile, in a build folder of its own,
+# and passes only if the compiler refuses it for the reason the file states:
+# the build fails, and every error it reports holds the file's
+# "// Refused by <compiler>: <text>" for this compiler.
 #
-#   cmake -DBUILD_DIR=<build folder> -DTARGET=<target> [-DCONFIG=<config>]
-#         -DCOMPILER=<CMake's compiler id> -DSOURCE=<the example> -P refused_example.cmake
+#   cmake -DSOURCE=<the example> -DCOMPILER=<CMake's compiler id>
+#         -DCACHE=<initial cache of the build settings> -DBUILD_DIR=<folder to build in>
+#         -DGENERATOR=<generator> [-DPLATFORM=<platform>] [-DTOOLSET=<toolset>]
+#         [-DCONFIG=<config>] -P refused_example.cmake
 cmake_minimum_required(VERSION 3.20)
 
 set(name "${COMPILER}")
@@ -19,13 +22,29 @@ if(NOT reason)
   message(FATAL_ERROR "${SOURCE} states no reason for ${name} to refuse it")
 endif()
 
+# A fresh folder each run: nothing is left from a build with other settings.
+file(REMOVE_RECURSE "${BUILD_DIR}")
+set(generator -G "${GENERATOR}")
+if(PLATFORM)
+  list(APPEND generator -A "${PLATFORM}")
+endif()
+if(TOOLSET)
+  list(APPEND generator -T "${TOOLSET}")
+endif()
+execute_process(COMMAND "${CMAKE_COMMAND}" -S "${CMAKE_CURRENT_LIST_DIR}/refused" -B "${BUILD_DIR}"
+                        ${generator} -C "${CACHE}" "-DREFUSED_SOURCE=${SOURCE}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "Could not configure a build of ${SOURCE}:\n${out}")
+endif()
+
 set(config "")
 if(CONFIG)
   set(config --config "${CONFIG}")
 endif()
 # GCC's messages in English, whatever the locale.
 execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C
-                        "${CMAKE_COMMAND}" --build "${BUILD_DIR}" --target "${TARGET}" ${config}
+                        "${CMAKE_COMMAND}" --build "${BUILD_DIR}" ${config}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
 # GCC and Clang write "error:", MSVC "error C<number>:".
 string(REPLACE ";" "," out "${out}")
