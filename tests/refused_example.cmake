@@ -1,7 +1,8 @@
 # Compiles one example that must not compile, in a build folder of its own,
-# and passes only if the compiler refuses it for the reason the file states:
-# the build fails, and every error it reports holds the file's
-# "// Refused by <compiler>: <text>" for this compiler.
+# and passes only if the compiler refuses it for the reason the file states,
+# where it states it: the build fails, and every error it reports holds the
+# file's "// Refused by <compiler>: <text>" for this compiler and is on the
+# one line marked "// refused:".
 #
 #   cmake -DSOURCE=<the example> -DCOMPILER=<CMake's compiler id>
 #         -DCACHE=<initial cache of the build settings> -DBUILD_DIR=<folder to build in>
@@ -21,6 +22,21 @@ string(REGEX REPLACE "^// Refused by ${name}: |\r$" "" reason "${reason}")
 if(NOT reason)
   message(FATAL_ERROR "${SOURCE} states no reason for ${name} to refuse it")
 endif()
+
+file(READ "${SOURCE}" text)
+string(FIND "${text}" "// refused:" at)
+string(FIND "${text}" "// refused:" last REVERSE)
+if(at EQUAL -1 OR NOT at EQUAL last)
+  message(FATAL_ERROR "${SOURCE} must mark one line, the refused one, with \"// refused:\"")
+endif()
+string(SUBSTRING "${text}" 0 ${at} text)
+string(REGEX MATCHALL "\n" lines "${text}")
+list(LENGTH lines line)
+math(EXPR line "${line} + 1")
+# GCC and Clang write <file>:<line>:<column>:, MSVC <file>(<line>,<column>):.
+get_filename_component(file "${SOURCE}" NAME)
+string(REPLACE "." "\\." file "${file}")
+set(marked_line "(^|[/\\\\])${file}(:${line}:|\\(${line}[,)])")
 
 # A fresh folder each run: nothing is left from a build with other settings.
 file(REMOVE_RECURSE "${BUILD_DIR}")
@@ -58,5 +74,7 @@ foreach(error IN LISTS errors)
   string(FIND "${error}" "${reason}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "Refused for another reason than \"${reason}\":\n${out}")
+  elseif(NOT error MATCHES "${marked_line}")
+    message(FATAL_ERROR "Refused elsewhere than on line ${line}, the one marked \"// refused:\":\n${out}")
   endif()
 endforeach()
