@@ -47,11 +47,18 @@ endif()
 if(TOOLSET)
   list(APPEND generator -T "${TOOLSET}")
 endif()
+# fail(WHY): the test fails, saying WHY after the output of the last step as
+# it was printed (the messages of CMake's own reflow their text).
+function(fail why)
+  message(NOTICE "${out}")
+  message(FATAL_ERROR "${why}")
+endfunction()
+
 execute_process(COMMAND "${CMAKE_COMMAND}" -S "${CMAKE_CURRENT_LIST_DIR}/refused" -B "${BUILD_DIR}"
                         ${generator} -C "${CACHE}" "-DREFUSED_SOURCE=${SOURCE}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "Could not configure a build of ${SOURCE}:\n${out}")
+  fail("Could not configure a build of ${SOURCE} (above).")
 endif()
 
 set(config "")
@@ -62,19 +69,20 @@ endif()
 execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C
                         "${CMAKE_COMMAND}" --build "${BUILD_DIR}" ${config}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-# GCC and Clang write "error:", MSVC "error C<number>:".
-string(REPLACE ";" "," out "${out}")
-string(REGEX MATCHALL "[^\n]*error( C[0-9]+)?:[^\n]*" errors "${out}")
+# GCC and Clang write "error:", MSVC "error C<number>:". A ";" would split
+# the list of errors.
+string(REPLACE ";" "," errors "${out}")
+string(REGEX MATCHALL "[^\n]*error( C[0-9]+)?:[^\n]*" errors "${errors}")
 if(status EQUAL 0)
-  message(FATAL_ERROR "${SOURCE} compiled, but must be refused: ${reason}")
+  fail("${SOURCE} compiled, but must be refused: ${reason}")
 elseif(NOT errors)
-  message(FATAL_ERROR "The build failed with no compiler error:\n${out}")
+  fail("The build failed with no compiler error (above).")
 endif()
 foreach(error IN LISTS errors)
   string(FIND "${error}" "${reason}" at)
   if(at EQUAL -1)
-    message(FATAL_ERROR "Refused for another reason than \"${reason}\":\n${out}")
+    fail("Refused for another reason than \"${reason}\" (above).")
   elseif(NOT error MATCHES "${marked_line}")
-    message(FATAL_ERROR "Refused elsewhere than on line ${line}, the one marked \"// refused:\":\n${out}")
+    fail("Refused elsewhere than on line ${line}, the one marked \"// refused:\" (above).")
   endif()
 endforeach()
