@@ -1,9 +1,10 @@
-# Opt-in build checks, carried by one interface target that every project
-# target links privately. All are off by default: a user's plain build pays
-# for no sanitizer or valgrind, and a newer compiler's new warnings never
-# break it.
+# The warnings and the opt-in build checks, carried by one interface target
+# that every project target links privately. Every build warns, so that a
+# reader who changes the code sees what the compiler thinks of it; the checks
+# are off by default: a user's plain build pays for no sanitizer or valgrind,
+# and a newer compiler's new warnings never break it.
 
-option(DEMO_STRICT_WARNINGS "Turn on the strict warning set and treat it as errors (GCC, Clang, MSVC)" OFF)
+option(DEMO_STRICT_WARNINGS "Treat the warnings as errors (GCC, Clang, MSVC)" OFF)
 option(DEMO_SANITIZE "Build with AddressSanitizer, and UndefinedBehaviorSanitizer where there is one (GCC, Clang, MSVC)" OFF)
 option(DEMO_MEMCHECK "Add tests that run the program and the unit tests under valgrind" OFF)
 option(DEMO_CLANG_TIDY "Run clang-tidy on each of the project's sources as it compiles" OFF)
@@ -45,15 +46,23 @@ elseif(DEMO_MEMCHECK AND NOT BUILD_TESTING)
                       "off, or BUILD_TESTING on.")
 endif()
 
-if(DEMO_STRICT_WARNINGS AND compiler STREQUAL "msvc")
-  target_compile_options(quality_options INTERFACE /W4 /WX /permissive-)
-elseif(DEMO_STRICT_WARNINGS)
-  target_compile_options(quality_options INTERFACE
-    -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast
-    -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion -Wcast-align
-    -Wformat=2 -Wimplicit-fallthrough
-    $<$<CXX_COMPILER_ID:GNU>:-Wduplicated-cond -Wlogical-op -Wuseless-cast>
-    -Werror)
+# The warning set, in every build; DEMO_STRICT_WARNINGS makes each an error.
+if(compiler STREQUAL "msvc")
+  set(warnings /W4 /permissive-)
+  set(as_errors /WX)
+elseif(compiler STREQUAL "gnu")
+  set(warnings
+      -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast
+      -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion -Wcast-align
+      -Wformat=2 -Wimplicit-fallthrough
+      $<$<CXX_COMPILER_ID:GNU>:-Wduplicated-cond -Wlogical-op -Wuseless-cast>)
+  set(as_errors -Werror)
+endif()
+if(compiler)
+  if(DEMO_STRICT_WARNINGS)
+    list(APPEND warnings ${as_errors})
+  endif()
+  target_compile_options(quality_options INTERFACE ${warnings})
 endif()
 
 if(DEMO_SANITIZE AND compiler STREQUAL "msvc")
