@@ -5,30 +5,32 @@
 #include "animal.hpp"
 
 // Redefines do_nothing, which Animal does not declare virtual.
-class Cat : public Animal {
+class Tomcat : public Animal {
  public:
-  Cat() : Animal{"Mruczek", 9} {}
+  Tomcat() : Animal{"Mruczek", 9} {}
   void do_nothing() const { std::cout << name << " naps\n"; }
 };
 
-// A class with a virtual function gets a virtual destructor too (see zoo.cpp).
-class Bird {
+// A base with a virtual function should have a virtual destructor, so that
+// deleting a derived object through a pointer to it works (see zoo.cpp); the
+// compiler does not add one.
+class Songbird {
  public:
-  virtual ~Bird() = default;
+  virtual ~Songbird() = default;
   virtual void sing() const { std::cout << "tweet\n"; }
 };
-class Robin : public Bird {
+class Robin : public Songbird {
  public:
   void sing() const override { std::cout << "the robin's song\n"; }
 };
 
 int main() {
-  const Cat cat;
-  const Animal& animal = cat;
-  cat.do_nothing();     // Cat's
+  const Tomcat tomcat;
+  const Animal& animal = tomcat;
+  tomcat.do_nothing();  // Tomcat's
   animal.do_nothing();  // Animal's: the reference's type picks
   const Robin robin;
-  const Bird& bird = robin;
+  const Songbird& bird = robin;
   robin.sing();  // Robin's
   bird.sing();   // Robin's too: the object picks
 }

@@ -1,20 +1,20 @@
-// Constructors are not inherited unless asked: "using Dog::Dog;" gives Puppy
+// Constructors are not inherited unless asked: "using Dog::Dog;" gives Pup
 // Dog's constructor, fit for a class with nothing of its own to initialize.
 #include <iostream>
 
 #include "animal.hpp"
 
-class Puppy : public Dog {
+class Pup : public Dog {
  public:
-  using Dog::Dog;  // Puppy{n, k, z} builds its Dog part as Dog{n, k, z} would
+  using Dog::Dog;  // Pup{n, k, z} builds its Dog part as Dog{n, k, z} would
   void play() const { std::cout << name << " chases its tail\n"; }
 };
 
 int main() {
-  const Puppy puppy{"Reksio", "white", 3};
-  std::cout << puppy.name << " is " << puppy.kolor << '\n';
-  puppy.bark();
-  puppy.play();
+  const Pup pup{"Reksio", "white", 3};
+  std::cout << pup.name << " is " << pup.kolor << '\n';
+  pup.bark();
+  pup.play();
 }
 // Output:
 // Reksio is white

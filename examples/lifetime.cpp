@@ -19,23 +19,23 @@ class Noisy {
   std::string what;
 };
 
-class Puppy : public Noisy {
+class Hound : public Noisy {
  public:
   // The declarations below fix the order, whatever the order of this list
-  // (-Wall warns when the two differ).
-  Puppy() : Noisy{"base part"}, collar{"collar"}, tag{"tag"} { std::cout << "Puppy's body\n"; }
+  // (with -Wall, on in this build, GCC and Clang warn when the two differ).
+  Hound() : Noisy{"base part"}, collar{"collar"}, tag{"tag"} { std::cout << "Hound's body\n"; }
 
  private:
   Noisy collar;
   Noisy tag;
 };
 
-int main() { const Puppy puppy; }
+int main() { const Hound hound; }
 // Output:
 // build base part
 // build collar
 // build tag
-// Puppy's body
+// Hound's body
 // destroy tag
 // destroy collar
 // destroy base part

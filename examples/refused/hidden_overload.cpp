@@ -1,21 +1,21 @@
-// Lazy's do_nothing(int) hides the do_nothing() it inherits from Animal, and
-// no using-declaration brings it back: lazy.do_nothing() finds only the one
+// Drowsy's do_nothing(int) hides the do_nothing() it inherits from Animal, and
+// no using-declaration brings it back: drowsy.do_nothing() finds only the one
 // that takes an int.
-// Refused by GCC: no matching function for call to 'Lazy::do_nothing() const'
+// Refused by GCC: no matching function for call to 'Drowsy::do_nothing() const'
 // Refused by Clang: too few arguments to function call, expected 1, have 0
 // Refused by MSVC: C2660
 #include <iostream>
 
 #include "animal.hpp"
 
-class Lazy : public Animal {
+class Drowsy : public Animal {
  public:
-  Lazy() : Animal{"Leniuch", 2} {}
+  Drowsy() : Animal{"Leniuch", 2} {}
   void do_nothing(int times) const { std::cout << name << " naps " << times << " times\n"; }
 };
 
 int main() {
-  const Lazy lazy;
-  lazy.do_nothing(3);
-  lazy.do_nothing();  // refused: Animal's do_nothing() is hidden
+  const Drowsy drowsy;
+  drowsy.do_nothing(3);
+  drowsy.do_nothing();  // refused: Animal's do_nothing() is hidden
 }

@@ -1,5 +1,6 @@
-// A class inherits privately unless it says public, so everything Puppy
-// inherits from Animal is private in Puppy, and main cannot read its name.
+// A class inherits privately unless it says public (a struct inherits
+// publicly), so everything Mutt inherits from Animal is private in Mutt, and
+// main cannot read its name.
 // Refused by GCC: 'std::string Animal::name' is inaccessible within this context
 // Refused by Clang: 'name' is a private member of 'Animal'
 // Refused by MSVC: C2247
@@ -7,12 +8,12 @@
 
 #include "animal.hpp"
 
-class Puppy : Animal {
+class Mutt : Animal {
  public:
-  Puppy() : Animal{"Reksio", 3} {}
+  Mutt() : Animal{"Reksio", 3} {}
 };
 
 int main() {
-  const Puppy puppy;
-  std::cout << puppy.name << '\n';  // refused: name is private in Puppy
+  const Mutt mutt;
+  std::cout << mutt.name << '\n';  // refused: name is private in Mutt
 }

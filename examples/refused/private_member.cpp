@@ -1,21 +1,21 @@
 // A derived class inherits its base's private members but may not touch them:
-// only the base's own functions may.
-// Refused by GCC: 'int Cat::lives' is private within this context
-// Refused by Clang: 'lives' is a private member of 'Cat'
+// only the base's own functions may, and the friends it names, if any.
+// Refused by GCC: 'int Moggy::lives' is private within this context
+// Refused by Clang: 'lives' is a private member of 'Moggy'
 // Refused by MSVC: C2248
 #include <iostream>
 
-class Cat {
+class Moggy {
  public:
-  int lives_left() const { return lives; }  // allowed: Cat's own function
+  int lives_left() const { return lives; }  // allowed: Moggy's own function
 
  private:
   int lives = 9;
 };
 
-class Kitten : public Cat {
+class Kitten : public Moggy {
  public:
-  int lives_used() const { return 9 - lives; }  // refused: lives is private to Cat
+  int lives_used() const { return 9 - lives; }  // refused: lives is private to Moggy
 };
 
 int main() {
