@@ -11,7 +11,7 @@ class Animal {
  public:
   // Builds an animal called `n` with life value `z`. The name is taken by
   // value and moved into place: a named string is copied once, into `n`;
-  // a temporary is not copied at all.
+  // a temporary is only moved.
   Animal(std::string n, std::int32_t z);
 
   // Prints a row of 33 full stops as one line, then flushes standard output.
@@ -25,7 +25,9 @@ class Animal {
 //
 // Dog inherits from Animal, its base class: a Dog has a name, a life value
 // and do_nothing() without declaring them again, and as the inheritance is
-// public they stay public, so a Dog can be used wherever an Animal can.
+// public they stay public. A Dog can be passed wherever an Animal& or an
+// Animal* is expected; an array or a container of Dogs, though, is not one of
+// Animals.
 class Dog : public Animal {
  public:
   // Builds a dog called `n` of colour `k` with life value `z`. The dog's own
