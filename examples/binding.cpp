@@ -12,8 +12,9 @@ class Tomcat : public Animal {
 };
 
 // A base with a virtual function should have a virtual destructor, so that
-// deleting a derived object through a pointer to it works (see zoo.cpp); the
-// compiler does not add one.
+// deleting a derived object through a pointer to the base works (see zoo.cpp);
+// the compiler does not add one. = default asks for the destructor the
+// compiler would write.
 class Songbird {
  public:
   virtual ~Songbird() = default;

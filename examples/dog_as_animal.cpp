@@ -1,10 +1,11 @@
-// A Dog is an Animal: it goes wherever an Animal is expected. Copied into an
+// A Dog is an Animal: it goes wherever an Animal& is expected. Copied into an
 // Animal, it keeps only its Animal part (slicing).
 #include <iostream>
 
 #include "animal.hpp"
 
-// Takes any Animal, so a Dog too, and sees only the Animal part of it.
+// Takes any Animal, so a Dog too: `a` refers to the dog itself, not to a copy,
+// though through it only what an Animal has can be used.
 void greet(const Animal& a) { std::cout << "hello, " << a.name << '\n'; }
 
 int main() {

@@ -5,7 +5,9 @@
 #include <string>
 #include <utility>
 
-// Says when it is built and destroyed; never copied, so each line is one object.
+// Says when it is built and destroyed. Its copy and move operations are
+// deleted (= delete: a use of one does not compile), so each line is one
+// object; explicit keeps a std::string from turning into a Noisy unasked.
 class Noisy {
  public:
   explicit Noisy(std::string w) : what{std::move(w)} { std::cout << "build " << what << '\n'; }

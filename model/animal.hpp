@@ -26,8 +26,9 @@ class Animal {
 // Dog inherits from Animal, its base class: a Dog has a name, a life value
 // and do_nothing() without declaring them again, and as the inheritance is
 // public they stay public. A Dog can be passed wherever an Animal& or an
-// Animal* is expected; an array or a container of Dogs, though, is not one of
-// Animals.
+// Animal* is expected. An array of Dogs, though, must not be walked through
+// an Animal* (each step moves by an Animal's size, not a Dog's), and a
+// container of Dogs is no container of Animals.
 class Dog : public Animal {
  public:
   // Builds a dog called `n` of colour `k` with life value `z`. The dog's own
