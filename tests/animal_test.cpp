@@ -10,7 +10,10 @@
 
 namespace {
 
+// What CoutRecorder::flushes() holds, said in each failure that shows one.
 using Flushes = std::vector<std::size_t>;
+constexpr const char* kFlushes =
+    "Each number is how many characters std::cout had been given when it was flushed.";
 
 // A Dog is built like the Animal it is. From named strings, each keeps its
 // own copies: the caller's text is as it was, and later changes to it do not
@@ -46,7 +49,7 @@ TEST(AnimalTest, DoNothingPrintsThirtyThreeDotsAsOneFlushedLine) {
   dog.do_nothing();
   const std::string dots(33, '.');
   EXPECT_EQ(out.text(), dots + "\n" + dots + "\n");
-  EXPECT_EQ(out.flushes(), (Flushes{34, 68}));
+  EXPECT_EQ(out.flushes(), (Flushes{34, 68})) << kFlushes;
 }
 
 TEST(DogTest, BarkPrintsOneFlushedLine) {
@@ -54,7 +57,7 @@ TEST(DogTest, BarkPrintsOneFlushedLine) {
   CoutRecorder out;
   dog.bark();
   EXPECT_EQ(out.text(), "WOOF! WOOF!\n");
-  EXPECT_EQ(out.flushes(), Flushes{12});
+  EXPECT_EQ(out.flushes(), Flushes{12}) << kFlushes;
 }
 
 TEST(DogTest, PrintingLeavesEveryMemberAsItWas) {
