@@ -6,7 +6,15 @@
 
 class Pup : public Dog {
  public:
-  using Dog::Dog;  // Pup{n, k, z} builds its Dog part as Dog{n, k, z} would
+  // Pup{n, k, z} builds its Dog part as Dog{n, k, z} would. Without this line,
+  // Pup is an aggregate, as is every class that declares and inherits no
+  // constructor and has nothing virtual, private or protected: braces build it
+  // part by part, here its one part, the Dog. {"Reksio", "white", 3} then gives
+  // "Reksio" to the Dog part and has two values left over: GCC says "too many
+  // initializers for 'const Pup'", Clang that "Reksio" does not convert to a
+  // Dog ("no viable conversion from 'const char[7]' to 'Dog'"). With braces
+  // for that part, Pup{{"Reksio", "white", 3}}, it builds.
+  using Dog::Dog;
   void play() const { std::cout << name << " chases its tail\n"; }
 };
 

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 // An abstract class: speak() is pure virtual (= 0), so there are no Pet
@@ -48,8 +49,17 @@ int main() {
       std::cout << "the parrot knows the word " << parrot->word << '\n';
     }
   }
+  // A reference cannot be null, so the reference form throws std::bad_cast
+  // for a pet that is not a Parrot.
+  try {
+    const auto& parrot = dynamic_cast<const Parrot&>(*zoo.front());
+    std::cout << "the first pet knows the word " << parrot.word << '\n';
+  } catch (const std::bad_cast&) {
+    std::cout << "the first pet is no Parrot: std::bad_cast\n";
+  }
 }
 // Output:
 // Meow
 // Polly! Polly!
 // the parrot knows the word Polly
+// the first pet is no Parrot: std::bad_cast
