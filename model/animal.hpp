@@ -10,8 +10,8 @@
 class Animal {
  public:
   // Builds an animal called `n` with life value `z`. The name is taken by
-  // value and moved into place: a named string is copied once, into `n`;
-  // a temporary is only moved.
+  // value and moved into place: a string that exists before the call, named
+  // or not, is copied once, into `n`; a temporary is only moved.
   Animal(std::string n, std::int32_t z);
 
   // Prints a row of 33 full stops as one line, then flushes standard output.
@@ -24,11 +24,12 @@ class Animal {
 // A dog: an animal with a colour, which can bark.
 //
 // Dog inherits from Animal, its base class: a Dog has a name, a life value
-// and do_nothing() without declaring them again, and as the inheritance is
-// public they stay public. A Dog can be passed wherever an Animal& or an
-// Animal* is expected. An array of Dogs, though, must not be walked through
-// an Animal* (each step moves by an Animal's size, not a Dog's), and a
-// container of Dogs is no container of Animals.
+// and do_nothing() without declaring them again (not the constructor), and as
+// the inheritance is public they stay public. A Dog can be passed wherever an
+// Animal& is expected, and its address wherever an Animal* is. An array of
+// Dogs, though, must not be walked through an Animal* (each step moves by an
+// Animal's size, not a Dog's), and a container of Dogs is no container of
+// Animals.
 class Dog : public Animal {
  public:
   // Builds a dog called `n` of colour `k` with life value `z`. The dog's own
