@@ -11,7 +11,8 @@
 #   closed        standard output closed: the same
 #   late          standard output takes six lines and refuses the seventh: the same
 #   flushes       traced by strace: each line is one write of its own
-#   example       the example prints what its closing "// Output:" comment says
+#   example       the example prints what its closing "// Output:" comment says,
+#                 and, given SH, leaves its input unread
 #
 # Standard input is a file of one line, the same for every run, so no run
 # depends on where CTest's own input comes from. The cases from stdin to
@@ -27,13 +28,12 @@ string(CONCAT first_six "moj pies ma na imie Fafikorek${eol}WOOF! WOOF!${eol}"
               ".................................${eol}JAZDA${eol}szybciej${eol}zwolnij${eol}")
 set(script "${first_six}aktualny bieg${eol}")
 set(refusal "demo: cannot write to standard output${eol}")
-# Scratch files of this run alone, so that any number of runs go at once.
-set(files "${CMAKE_CURRENT_BINARY_DIR}/demo_e2e.${CASE}")
-if(SOURCE)
-  get_filename_component(example "${SOURCE}" NAME_WE)
-  string(APPEND files ".${example}")
-endif()
+# Scratch files of this run alone, so that runs in one folder can overlap.
+string(RANDOM LENGTH 12 run)
+set(files "${CMAKE_CURRENT_BINARY_DIR}/demo_e2e.${run}")
 file(WRITE "${files}.in" "left unread\n")
+# What the program does not read, cat finds still there.
+set(then_cat ${SH} -c "\"$@\" && exec cat" sh)
 
 # lines(HEX VAR): VAR lists the lines of HEX, each as its bytes (" 61 0a").
 function(lines hex var)
@@ -128,9 +128,7 @@ if(CASE STREQUAL "output")
   expect("with arguments" "${script}" "" 0 ${COMMAND} one --help "two words")
 elseif(CASE STREQUAL "stdin")
   expect("standard input closed" "${script}" "" 0 ${SH} -c "${exec_demo} <&-" sh ${COMMAND})
-  # What the demo does not read, cat finds still there.
-  expect("standard input unread" "${script}left unread\n" "" 0
-         ${SH} -c "\"$@\" && exec cat" sh ${COMMAND})
+  expect("standard input unread" "${script}left unread\n" "" 0 ${then_cat} ${COMMAND})
 elseif(CASE STREQUAL "full")
   if(EXISTS /dev/full)
     expect("standard output full" "" "${refusal}" 1 ${SH} -c "${exec_demo} >/dev/full" sh ${COMMAND})
@@ -180,7 +178,12 @@ elseif(CASE STREQUAL "example")
   string(REGEX REPLACE "\n// ?" "\n" said "\n${CMAKE_MATCH_1}")
   string(SUBSTRING "${said}" 1 -1 said)
   string(REPLACE "\n" "${eol}" said "${said}")
-  expect("the output its comment states" "${said}" "" 0 ${COMMAND})
+  if(SH)
+    expect("the output its comment states, its input unread" "${said}left unread\n" "" 0
+           ${then_cat} ${COMMAND})
+  else()
+    expect("the output its comment states" "${said}" "" 0 ${COMMAND})
+  endif()
 else()
   message(FATAL_ERROR "unknown case: ${CASE}")
 endif()

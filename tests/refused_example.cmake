@@ -5,7 +5,7 @@
 # one line marked "// refused:".
 #
 #   cmake -DSOURCE=<the example> -DCOMPILER=<CMake's compiler id>
-#         -DCACHE=<initial cache of the build settings> -DBUILD_DIR=<folder to build in>
+#         -DCACHE=<initial cache of the build settings> -DBUILD_DIR=<folder to build under>
 #         -DGENERATOR=<generator> -DPLATFORM=<platform or ""> -DTOOLSET=<toolset or "">
 #         -DCONFIG=<config or ""> -P refused_example.cmake
 cmake_minimum_required(VERSION 3.20)
@@ -37,18 +37,22 @@ get_filename_component(file "${SOURCE}" NAME)
 string(REPLACE "." "\\." file "${file}")
 set(marked_line "(^|[/\\\\])${file}(:${line}:|\\(${line}[,)])")
 
-# A fresh folder each run: nothing is left from a build with other settings.
-file(REMOVE_RECURSE "${BUILD_DIR}")
+# A fresh folder each run, removed after it: nothing is left from a build
+# with other settings, and runs that overlap build apart.
+string(RANDOM LENGTH 12 run)
+set(BUILD_DIR "${BUILD_DIR}/${run}")
 # fail(WHY): the test fails, saying WHY after the output of the last step as
 # it was printed (the messages of CMake's own reflow their text).
 function(fail why)
   message(NOTICE "${out}")
+  file(REMOVE_RECURSE "${BUILD_DIR}")
   message(FATAL_ERROR "${why}")
 endfunction()
 
+# A developer warning fails the test, as it fails CI's configures.
 execute_process(COMMAND "${CMAKE_COMMAND}" -S "${CMAKE_CURRENT_LIST_DIR}/refused" -B "${BUILD_DIR}"
                         -G "${GENERATOR}" -A "${PLATFORM}" -T "${TOOLSET}" -C "${CACHE}"
-                        "-DREFUSED_SOURCE=${SOURCE}"
+                        "-DREFUSED_SOURCE=${SOURCE}" --warn-uninitialized -Werror=dev
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT status EQUAL 0)
   fail("Could not configure a build of ${SOURCE} (above).")
@@ -75,3 +79,4 @@ foreach(error IN LISTS errors)
     fail("Refused elsewhere than on line ${line}, the one marked \"// refused:\" (above).")
   endif()
 endforeach()
+file(REMOVE_RECURSE "${BUILD_DIR}")
