@@ -8,8 +8,9 @@
 
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(mingw_target x86_64-w64-mingw32)
-# The 64-bit loader by name: Debian's wine picks the 32-bit one wherever
-# wine32 is installed, and keeps wine64 off PATH, in /usr/lib/wine.
+# The 64-bit loader itself: Debian's wine command picks the 32-bit one
+# wherever wine32 is installed, and Debian keeps wine64 off PATH, in
+# /usr/lib/wine.
 find_program(WINE64_COMMAND wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(WINE64_COMMAND)
   set(DEMO_WINE "${WINE64_COMMAND}")
