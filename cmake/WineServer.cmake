@@ -7,7 +7,9 @@
 # cannot start while one runs), then starts one that stays 10 s after its last
 # program has exited: long enough to span the gaps between tests, short enough
 # that an interrupted run leaves nothing running (about 20 s later, as the
-# services take as long again to stop). Its output goes to a file: CTest waits
+# services take as long again to stop). It starts Wine's services with the
+# build's own loader, DEMO_WINE: Debian's wineboot command picks the 32-bit
+# one wherever wine32 is installed. Its output goes to a file: CTest waits
 # for a test's output to close, and the server would hold it open. wine.stop
 # ends the server at once, also after a failed test, and waits until it is
 # gone; finding none is no failure.
@@ -20,16 +22,23 @@ execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --version RESULT_VARIAB
                 OUTPUT_VARIABLE wine_says ERROR_VARIABLE wine_says)
 if(NOT wine_status EQUAL 0)
   string(STRIP "${wine_says}" wine_says)
-  message(FATAL_ERROR "The tests of this build run its programs under Wine, which cannot run "
-                      "here (${wine_says}). Install Wine with its 32-bit part (on Debian: wine "
-                      "and wine32:i386) on a machine that runs 32-bit x86 programs, or build "
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    string(CONCAT wine_needed "32-bit Wine, which cannot run here (${wine_says}). Install Wine "
+                              "with its 32-bit part (on Debian: wine and wine32:i386) on a "
+                              "machine that runs 32-bit x86 programs; or build for 64-bit "
+                              "Windows, whose tests need 64-bit Wine alone (the preset mingw64)")
+  else()
+    string(CONCAT wine_needed "64-bit Wine, ${DEMO_WINE}, which cannot run here (${wine_says}). "
+                              "Install it (on Debian: wine and wine64) on an x86-64 machine")
+  endif()
+  message(FATAL_ERROR "The tests of this build run its programs under ${wine_needed}; or build "
                       "without the tests: -DBUILD_TESTING=OFF.")
 endif()
 add_test(NAME wine.start
          COMMAND env ${DEMO_WINE_ENV} sh -c [[
            mkdir -p "$WINEPREFIX" &&
-           { wineserver -k; wineserver -p10 && wineboot --init; } >wine.log 2>&1 ||
-           { cat wine.log; exit 1; }]])
+           { wineserver -k; wineserver -p10 && "$1" wineboot --init; } >wine.log 2>&1 ||
+           { cat wine.log; exit 1; }]] wine.start ${DEMO_WINE})
 add_test(NAME wine.stop COMMAND env ${DEMO_WINE_ENV} sh -c "wineserver -k; wineserver -w")
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine LABELS wine)
 set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine LABELS wine)
