@@ -17,11 +17,19 @@ set(wine_server_fixture "")
 if(NOT DEMO_WINE_ENV)
   return()
 endif()
-# Checked at every configure, as Wine may have come or gone since the last.
-execute_process(COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --version RESULT_VARIABLE wine_status
-                OUTPUT_VARIABLE wine_says ERROR_VARIABLE wine_says)
-if(NOT wine_status EQUAL 0)
+# Checked at every configure, as Wine may have come or gone since the last, by
+# running a program of this build under it: `wine --version` is not enough, as
+# Debian's wine without its 32-bit part runs a 32-bit program as nothing at
+# all, with status 0.
+set(probe "${CMAKE_CURRENT_BINARY_DIR}/wine_probe")
+file(WRITE "${probe}/probe.cpp" "#include <cstdio>\nint main() { std::puts(\"Wine runs\"); }\n")
+unset(wine_status CACHE)
+try_run(wine_status wine_built "${probe}" "${probe}/probe.cpp" RUN_OUTPUT_VARIABLE wine_says)
+if(NOT wine_status STREQUAL "0" OR NOT wine_says MATCHES "(^|\n)Wine runs\r?\n$")
   string(STRIP "${wine_says}" wine_says)
+  if(wine_says STREQUAL "")
+    set(wine_says "a program of this build printed nothing, with status ${wine_status}")
+  endif()
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     string(CONCAT wine_needed "32-bit Wine, which cannot run here (${wine_says}). Install Wine "
                               "with its 32-bit part (on Debian: wine and wine32:i386) on a "
