@@ -8,7 +8,8 @@ class Pup : public Dog {
  public:
   // Pup{n, k, z} builds its Dog part as Dog{n, k, z} would. Without this line,
   // Pup is an aggregate, as is every class that declares and inherits no
-  // constructor and has nothing virtual, private or protected: braces build it
+  // constructor and has no virtual function, no private or protected data
+  // member, and no base that is virtual, private or protected: braces build it
   // part by part, here its one part, the Dog. {"Reksio", "white", 3} then gives
   // "Reksio" to the Dog part and has two values left over: GCC says "too many
   // initializers for 'const Pup'", Clang that "Reksio" does not convert to a
