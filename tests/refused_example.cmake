@@ -5,7 +5,8 @@
 # one line marked "// refused:".
 #
 #   cmake -DSOURCE=<the example> -DCOMPILER=<CMake's compiler id>
-#         -DCACHE=<initial cache of the build settings> -DBUILD_DIR=<folder to build under>
+#         -DCACHE=<initial cache of the build settings>
+#         -DBUILD_DIR=<folder to build in; each run adds a suffix of its own>
 #         -DGENERATOR=<generator> -DPLATFORM=<platform or ""> -DTOOLSET=<toolset or "">
 #         -DCONFIG=<config or ""> -P refused_example.cmake
 cmake_minimum_required(VERSION 3.20)
@@ -40,7 +41,7 @@ set(marked_line "(^|[/\\\\])${file}(:${line}:|\\(${line}[,)])")
 # A fresh folder each run, removed after it: nothing is left from a build
 # with other settings, and runs that overlap build apart.
 string(RANDOM LENGTH 12 run)
-set(BUILD_DIR "${BUILD_DIR}/${run}")
+set(BUILD_DIR "${BUILD_DIR}.${run}")
 # fail(WHY): the test fails, saying WHY after the output of the last step as
 # it was printed (the messages of CMake's own reflow their text).
 function(fail why)
