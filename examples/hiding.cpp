@@ -17,8 +17,10 @@ class Scale {
  public:
   void weigh(int grams) const { std::cout << grams << " g\n"; }
 };
-// The other way round, a derived weigh(int) would take weigh(2.5) too, as 2;
-// Clang warns of that, GCC only with -Wconversion.
+// The other way round, a derived weigh(int) would take weigh(2.5) too, as 2.
+// Clang warns of that by default (-Wliteral-conversion); GCC with
+// -Wfloat-conversion, which -Wconversion, on in this build, turns on, and
+// not with -Wall -Wextra -Wpedantic alone.
 class KitchenScale : public Scale {
  public:
   void weigh(double kilos) const { std::cout << kilos << " kg\n"; }

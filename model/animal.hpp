@@ -10,8 +10,11 @@
 class Animal {
  public:
   // Builds an animal called `n` with life value `z`. The name is taken by
-  // value and moved into place: a string that exists before the call, named
-  // or not, is copied once, into `n`; a temporary is only moved.
+  // value and moved into place, so only an lvalue argument is copied: a named
+  // string, or the const std::string& a function returns, is copied into `n`;
+  // std::move(s) is moved into it; a temporary, such as std::string{"Rex"} or
+  // a string a function returns by value, is `n` itself, neither copied nor
+  // moved, and "Rex" makes `n` from its characters.
   Animal(std::string n, std::int32_t z);
 
   // Prints a row of 33 full stops as one line, then flushes standard output.
