@@ -199,7 +199,8 @@ foreach(doc README.md TOUR.md BUILDING.md HACKING.md)
       fault("${doc}: builds ${target}, which this build does not have")
     endif()
   endforeach()
-  string(REGEX MATCHALL "[.]/build[a-z0-9-]*/[A-Za-z0-9_./-]*[A-Za-z0-9_]" programs "${text}")
+  string(REGEX MATCHALL "[.]/build[a-z0-9-]*/[A-Za-z0-9_./<>-]*[A-Za-z0-9_>]" programs "${text}")
+  list(FILTER programs EXCLUDE REGEX "<") # a pattern, not a program
   foreach(program IN LISTS programs)
     string(REGEX REPLACE "^[.]/build[^/]*/|(Debug|Release|RelWithDebInfo|MinSizeRel)/|[.]exe$" ""
                          name "${program}")
