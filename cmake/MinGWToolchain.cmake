@@ -19,10 +19,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Link the C and C++ runtimes in, so that each .exe runs on its own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Wine, quiet, with its prefix inside the build folder rather than in $HOME;
-# without offering to install Mono or Gecko, which nothing here needs; and
-# without its menu builder, which would write menu entries into $HOME. The
-# tests start Wine's server with the same settings (WineServer.cmake).
-set(DEMO_WINE_ENV WINEDEBUG=-all "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
+# Wine, quiet but for its loader's errors, so that a program that cannot
+# start names the DLL it lacks (Wine 8: "err:module:import_dll Library
+# libstdc++-6.dll ... not found"); with its prefix and its temporary folder
+# inside the build folder, not in $HOME and /tmp (Debian's wineserver makes a
+# wine-XXXXXX folder in $TMPDIR, else /tmp, names it in the prefix, and leaves
+# it behind when it exits); without offering to install Mono or Gecko, which
+# nothing here needs; and without its menu builder, which would write menu
+# entries into $HOME. The tests start Wine's server with the same settings
+# (WineServer.cmake), which makes the temporary folder.
+set(DEMO_WINE_ENV WINEDEBUG=-all,err+module "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
+                  "TMPDIR=${CMAKE_BINARY_DIR}/winetmp"
                   "WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=")
 set(CMAKE_CROSSCOMPILING_EMULATOR env ${DEMO_WINE_ENV} ${DEMO_WINE})

@@ -20,7 +20,12 @@ endif()
 # Checked at every configure, as Wine may have come or gone since the last, by
 # running a program of this build under it: `wine --version` is not enough, as
 # Debian's wine without its 32-bit part runs a 32-bit program as nothing at
-# all, with status 0.
+# all, with status 0. Wine's server needs the temporary folder that
+# DEMO_WINE_ENV names to be there.
+set(wine_tmp ${DEMO_WINE_ENV})
+list(FILTER wine_tmp INCLUDE REGEX "^TMPDIR=")
+list(TRANSFORM wine_tmp REPLACE "^TMPDIR=" "")
+file(MAKE_DIRECTORY ${wine_tmp})
 set(probe "${CMAKE_CURRENT_BINARY_DIR}/wine_probe")
 file(WRITE "${probe}/probe.cpp" "#include <cstdio>\nint main() { std::puts(\"Wine runs\"); }\n")
 unset(wine_status CACHE)
@@ -44,7 +49,7 @@ if(NOT wine_status STREQUAL "0" OR NOT wine_says MATCHES "(^|\n)Wine runs\r?\n$"
 endif()
 add_test(NAME wine.start
          COMMAND env ${DEMO_WINE_ENV} sh -c [[
-           mkdir -p "$WINEPREFIX" &&
+           mkdir -p "$WINEPREFIX" "$TMPDIR" &&
            { wineserver -k; wineserver -p10 && "$1" wineboot --init; } >wine.log 2>&1 ||
            { cat wine.log; exit 1; }]] wine.start ${DEMO_WINE})
 add_test(NAME wine.stop COMMAND env ${DEMO_WINE_ENV} sh -c "wineserver -k; wineserver -w")
