@@ -6,7 +6,8 @@
 # every document, each file, target and ./build/ program named exists; and
 # the README's table of the seven lines is the program's output.
 #
-#   cmake -DSOURCE_DIR=<project> -DNAMES=<file of the build's targets and programs> -P docs.cmake
+#   cmake -DSOURCE_DIR=<project> -DTARGETS=<the build's targets, a comma between two>
+#         -P docs.cmake
 cmake_minimum_required(VERSION 3.20)
 
 # read(FILE VAR): VAR is FILE's text with ; [ ] hidden, so that it splits
@@ -113,7 +114,7 @@ endforeach()
 # Every document's names. A path is looked for from the top folder and the
 # source folders; what a build makes, or what is outside the project (such as
 # /usr, ~ and $HOME), is not a source path.
-file(STRINGS "${NAMES}" names)
+string(REPLACE "," ";" targets "${TARGETS}")
 foreach(doc README.md TOUR.md BUILDING.md HACKING.md)
   read("${SOURCE_DIR}/${doc}" text)
   string(REGEX MATCHALL "`[^`\n]+`" paths "${text}")
@@ -132,14 +133,14 @@ foreach(doc README.md TOUR.md BUILDING.md HACKING.md)
       fault("${doc}: names ${path}, which is not in the project")
     endif()
   endforeach()
-  string(REGEX MATCHALL "--target [A-Za-z0-9_]+" targets "${text}")
+  # A target by name; a program such as ./build/examples/Release/binding by its
+  # file's name, which is its target's, or its example's (example_binding).
+  string(REGEX MATCHALL "--target [A-Za-z0-9_]+" named "${text}")
   string(REGEX MATCHALL "[.]/build[a-z0-9-]*/[A-Za-z0-9_./<>-]*[A-Za-z0-9_>]" programs "${text}")
   list(FILTER programs EXCLUDE REGEX "<") # a pattern, not a program
-  list(TRANSFORM targets REPLACE "^--target " "target ")
-  list(TRANSFORM programs REPLACE "(Debug|Release|RelWithDebInfo)/" "")
-  list(TRANSFORM programs REPLACE "^[.]/build[^/]*/" "program ")
-  foreach(name IN LISTS targets programs)
-    if(NOT name IN_LIST names AND NOT (name MATCHES "^program tests/" AND "no unit tests" IN_LIST names))
+  foreach(name IN LISTS named programs)
+    string(REGEX REPLACE "^--target |^.*/" "" target "${name}")
+    if(NOT target IN_LIST targets AND NOT "example_${target}" IN_LIST targets)
       fault("${doc}: names ${name}, which this build does not make")
     endif()
   endforeach()
