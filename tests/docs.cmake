@@ -64,7 +64,8 @@ foreach(doc TOUR.md README.md)
         set(refused "")
       elseif(line MATCHES "^- [*][*](GCC|Clang):[*][*] (.*)$")
         set(compiler "${CMAKE_MATCH_1}")
-        set(quote "${CMAKE_MATCH_2}")
+        # "..." at either end leaves out the rest of the message.
+        string(REGEX REPLACE "^[.][.][.] | [.][.][.]$" "" quote "${CMAKE_MATCH_2}")
         read("${SOURCE_DIR}/examples/refused/${refused}.cpp" source)
         string(REGEX MATCH "\n// Refused by ${compiler}: [^\n]*" reason "${source}")
         string(FIND "${reason}" "${quote}" found)
@@ -135,10 +136,11 @@ foreach(doc README.md TOUR.md BUILDING.md HACKING.md)
   endforeach()
   # A target by name; a program such as ./build/examples/Release/binding by its
   # file's name, which is its target's, or its example's (example_binding).
-  string(REGEX MATCHALL "--target [A-Za-z0-9_]+" named "${text}")
+  string(REGEX MATCHALL "--target [A-Za-z0-9_<>]+" named "${text}")
   string(REGEX MATCHALL "[.]/build[a-z0-9-]*/[A-Za-z0-9_./<>-]*[A-Za-z0-9_>]" programs "${text}")
-  list(FILTER programs EXCLUDE REGEX "<") # a pattern, not a program
-  foreach(name IN LISTS named programs)
+  list(APPEND named ${programs})
+  list(FILTER named EXCLUDE REGEX "<") # a pattern, not a name
+  foreach(name IN LISTS named)
     string(REGEX REPLACE "^--target |^.*/" "" target "${name}")
     if(NOT target IN_LIST targets AND NOT "example_${target}" IN_LIST targets)
       fault("${doc}: names ${name}, which this build does not make")
